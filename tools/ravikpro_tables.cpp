@@ -16,7 +16,9 @@ using namespace ravik;
 
 namespace {
 
-void say(const QString& text) { std::fprintf(stderr, "%s\n", qPrintable(text)); }
+void say(const QString& text) {
+    std::fprintf(stderr, "%s\n", qPrintable(text));
+}
 
 // Creates empty Veri.db and Ayar.db (one settings row: Aktif on, Gun 0) in an existing folder
 // that holds neither.
@@ -73,6 +75,7 @@ int main(int argc, char** argv) {
         say(QStringLiteral("ravikpro-tables: ") + e.message());
         return 1;
     }
-    say(QStringLiteral("Created Veri.db and Ayar.db in %1").arg(QFileInfo(args[1]).absoluteFilePath()));
+    say(QStringLiteral("Created Veri.db and Ayar.db in %1")
+            .arg(QFileInfo(args[1]).absoluteFilePath()));
     return 0;
 }

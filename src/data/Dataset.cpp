@@ -14,8 +14,7 @@ namespace {
 constexpr int kReadAhead = 64;
 } // namespace
 
-Dataset::Dataset(const TableDef& def, QObject* parent)
-    : QObject(parent), def_(def), store_(def) {
+Dataset::Dataset(const TableDef& def, QObject* parent) : QObject(parent), def_(def), store_(def) {
     setObjectName(def.component);
     for (int i = 0; i < def.fields.size(); ++i)
         fields_.append(new Field(this, i));
@@ -27,7 +26,9 @@ Dataset::~Dataset() {
         s->setDataSet(nullptr);
 }
 
-void Dataset::fail(const QString& message) const { throw TableError(objectName(), message); }
+void Dataset::fail(const QString& message) const {
+    throw TableError(objectName(), message);
+}
 
 QString Dataset::filePath() const {
     return directory_.isEmpty() ? def_.fileName : QDir(directory_).filePath(def_.fileName);
@@ -113,8 +114,6 @@ void Dataset::ensureLoaded() const {
         return;
     if (state_ == State::Insert || cur_ < 0) {
         rec_ = RowValues(def_.fields.size());
-        for (Slot& s : rec_)
-            s.blobLoaded = true;
     } else {
         const std::vector<qint64> ahead = index_.idsFrom(cur_ + 1, kReadAhead);
         rec_ = const_cast<SqliteStore&>(store_).readRow(index_.idAt(cur_), ahead);
@@ -129,11 +128,11 @@ const Slot& Dataset::slot(int index) const {
     checkActive();
     ensureLoaded();
     Slot& s = rec_[index];
-    if (!s.blobLoaded) {
+    if (s.blobPending) {
         s.value = const_cast<SqliteStore&>(store_).readBlob(index_.idAt(cur_), index);
         if (s.value.toByteArray().isEmpty())
             s.value = QVariant();
-        s.blobLoaded = true;
+        s.blobPending = false;
     }
     return s;
 }
@@ -142,7 +141,7 @@ qint64 Dataset::blobSize(int index) const {
     checkActive();
     ensureLoaded();
     const Slot& s = rec_[index];
-    return s.blobLoaded ? s.value.toByteArray().size() : s.blobSize;
+    return s.blobPending ? s.blobSize : s.value.toByteArray().size();
 }
 
 void Dataset::runCalc() const {
@@ -163,7 +162,8 @@ void Dataset::setSlotValue(int index, const QVariant& value) {
     const FieldDef& f = def_.fields[index];
     if (inCalc_) {
         if (!f.calculated)
-            fail(QStringLiteral("Field '%1' cannot be modified while working out fields").arg(f.name));
+            fail(QStringLiteral("Field '%1' cannot be modified while working out fields")
+                     .arg(f.name));
         rec_[index].value = value;
         return;
     }
@@ -174,8 +174,7 @@ void Dataset::setSlotValue(int index, const QVariant& value) {
     ensureLoaded();
     Slot& s = rec_[index];
     s.value = value;
-    s.blobLoaded = true;
-    s.blobSize = value.toByteArray().size();
+    s.blobPending = false;
     changed_[index] = true;
     modified_ = true;
     runCalc();
@@ -247,9 +246,13 @@ int Dataset::recNo() const {
     return cur_ < 0 ? -1 : cur_ + 1;
 }
 
-int Dataset::viewRowCount() const { return index_.count() + (state_ == State::Insert ? 1 : 0); }
+int Dataset::viewRowCount() const {
+    return index_.count() + (state_ == State::Insert ? 1 : 0);
+}
 
-int Dataset::currentViewRow() const { return state_ == State::Insert ? insertPos_ : cur_; }
+int Dataset::currentViewRow() const {
+    return state_ == State::Insert ? insertPos_ : cur_;
+}
 
 QString Dataset::viewName(int row) const {
     if (state_ == State::Insert) {
@@ -382,7 +385,9 @@ void Dataset::checkBrowseMode() {
         cancel();
 }
 
-void Dataset::flushBuffers() { checkBrowseMode(); }
+void Dataset::flushBuffers() {
+    checkBrowseMode();
+}
 
 // --- filter --------------------------------------------------------------------------------
 
@@ -444,7 +449,9 @@ void Dataset::setFiltered(bool on) {
 
 // --- controls ------------------------------------------------------------------------------
 
-void Dataset::disableControls() { ++disabled_; }
+void Dataset::disableControls() {
+    ++disabled_;
+}
 
 void Dataset::enableControls() {
     if (disabled_ > 0 && --disabled_ == 0)

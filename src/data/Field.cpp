@@ -2,8 +2,8 @@
 
 #include "Dataset.h"
 #include "text/ActiveSettings.h"
-#include "text/Errors.h"
 #include "text/Conversions.h"
+#include "text/Errors.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -14,7 +14,9 @@ Field::Field(Dataset* dataset, int index) : QObject(dataset), dataset_(dataset),
     setObjectName(dataset->def().component + def().name);
 }
 
-const FieldDef& Field::def() const { return dataset_->def().fields[index_]; }
+const FieldDef& Field::def() const {
+    return dataset_->def().fields[index_];
+}
 
 bool Field::canModify() const {
     return !isCalculated() && kind() != FieldKind::AutoInc && dataset_->canModify();
@@ -91,7 +93,8 @@ void Field::setAsString(const QString& text) {
         const QString t = text.trimmed();
         if (t.isEmpty())
             clear();
-        else if (t.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0 || t == QLatin1String("1"))
+        else if (t.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0 ||
+                 t == QLatin1String("1"))
             setValue(true);
         else if (t.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0 ||
                  t == QLatin1String("0"))
@@ -117,14 +120,18 @@ double Field::asFloat() const {
     return v.isNull() ? 0.0 : v.toDouble();
 }
 
-void Field::setAsFloat(double value) { setValue(value); }
+void Field::setAsFloat(double value) {
+    setValue(value);
+}
 
 bool Field::asBoolean() const {
     const QVariant v = value();
     return !v.isNull() && v.toBool();
 }
 
-void Field::setAsBoolean(bool value) { setValue(value); }
+void Field::setAsBoolean(bool value) {
+    setValue(value);
+}
 
 QString Field::displayText() const {
     if (kind() == FieldKind::Currency && !isNull())
@@ -144,7 +151,9 @@ QByteArray Field::bytes() const {
     return dataset_->slot(index_).value.toByteArray();
 }
 
-void Field::setBytes(const QByteArray& bytes) { setValue(bytes); }
+void Field::setBytes(const QByteArray& bytes) {
+    setValue(bytes);
+}
 
 void Field::loadFromFile(const QString& path) {
     QFile file(path);
@@ -157,6 +166,8 @@ void Field::loadFromFile(const QString& path) {
     setBytes(bytes);
 }
 
-qint64 Field::blobSize() const { return dataset_->blobSize(index_); }
+qint64 Field::blobSize() const {
+    return dataset_->blobSize(index_);
+}
 
 } // namespace ravik

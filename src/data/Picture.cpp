@@ -13,12 +13,22 @@ constexpr qsizetype kFileHeader = 14;
 // Far beyond any photo a shop keeps; stops a forged header from asking for gigabytes.
 constexpr qint64 kMaxPixels = qint64(30000) * 30000;
 
-[[noreturn]] void streamReadError() { throw Error(QStringLiteral("Stream read error")); }
-[[noreturn]] void notValid() { throw Error(QStringLiteral("Bitmap image is not valid")); }
+[[noreturn]] void streamReadError() {
+    throw Error(QStringLiteral("Stream read error"));
+}
+[[noreturn]] void notValid() {
+    throw Error(QStringLiteral("Bitmap image is not valid"));
+}
 
-quint16 u16(const char* p) { return qFromLittleEndian<quint16>(p); }
-quint32 u32(const char* p) { return qFromLittleEndian<quint32>(p); }
-qint32 i32(const char* p) { return qFromLittleEndian<qint32>(p); }
+quint16 u16(const char* p) {
+    return qFromLittleEndian<quint16>(p);
+}
+quint32 u32(const char* p) {
+    return qFromLittleEndian<quint32>(p);
+}
+qint32 i32(const char* p) {
+    return qFromLittleEndian<qint32>(p);
+}
 
 // Checks that the bitmap file's headers, colour table and (for uncompressed pixels) all rows
 // are there before handing it to the decoder.

@@ -66,9 +66,13 @@ constexpr int kReadAheadSkips = 256;
 
 SqliteStore::SqliteStore(const TableDef& def) : def_(def) {}
 
-SqliteStore::~SqliteStore() { close(); }
+SqliteStore::~SqliteStore() {
+    close();
+}
 
-void SqliteStore::fail(const QString& what) const { throw TableError(def_.component, what); }
+void SqliteStore::fail(const QString& what) const {
+    throw TableError(def_.component, what);
+}
 
 void SqliteStore::check(int rc, const char* what) const {
     if (rc != SQLITE_OK && rc != SQLITE_DONE && rc != SQLITE_ROW)
@@ -98,8 +102,9 @@ void SqliteStore::open(const QString& path) {
     connection_ = nextConnectionName();
     qdb_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
     qdb_.setDatabaseName(path_);
-    qdb_.setConnectOptions(readOnly_ ? QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=3000")
-                                     : QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000"));
+    qdb_.setConnectOptions(readOnly_
+                               ? QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=3000")
+                               : QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000"));
     if (!qdb_.open()) {
         const QString why = qdb_.lastError().text();
         close();
@@ -130,12 +135,14 @@ void SqliteStore::checkFields() {
         bool pk;
     };
     QList<Column> columns;
-    sqlite3_stmt* st = prepare(QStringLiteral("PRAGMA table_info(%1)").arg(quoteId(def_.sqlTable())));
+    sqlite3_stmt* st =
+        prepare(QStringLiteral("PRAGMA table_info(%1)").arg(quoteId(def_.sqlTable())));
     int rc;
     while ((rc = sqlite3_step(st)) == SQLITE_ROW)
-        columns.append({QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 1))),
-                        QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 2))),
-                        sqlite3_column_int(st, 5) != 0});
+        columns.append(
+            {QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 1))),
+             QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 2))),
+             sqlite3_column_int(st, 5) != 0});
     sqlite3_finalize(st);
     if (rc != SQLITE_DONE)
         fail(QStringLiteral("Cannot open table file %1: %2")
@@ -189,8 +196,8 @@ void SqliteStore::dropReadAhead() {
 }
 
 void SqliteStore::scanNames(const std::function<void(qint64, const char*, int)>& row) {
-    const QString nameColumn = def_.nameField.isEmpty() ? QStringLiteral("NULL")
-                                                        : quoteId(def_.nameField);
+    const QString nameColumn =
+        def_.nameField.isEmpty() ? QStringLiteral("NULL") : quoteId(def_.nameField);
     sqlite3_stmt* st = prepare(QStringLiteral("SELECT rowid, %1 FROM %2 ORDER BY rowid")
                                    .arg(nameColumn, quoteId(def_.sqlTable())));
     int rc;
@@ -212,7 +219,7 @@ RowValues SqliteStore::rowFrom(sqlite3_stmt* st) const {
         const FieldKind kind = def_.fields[i].kind;
         if (kind == FieldKind::Graphic) {
             s.blobSize = sqlite3_column_int64(st, c);
-            s.blobLoaded = s.blobSize == 0;
+            s.blobPending = s.blobSize > 0;
             continue;
         }
         if (sqlite3_column_type(st, c) == SQLITE_NULL)
@@ -294,8 +301,9 @@ RowValues SqliteStore::readRow(qint64 id, std::span<const qint64> upcoming) {
 }
 
 QByteArray SqliteStore::readBlob(qint64 id, int field) {
-    sqlite3_stmt* st = prepare(QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?1")
-                                   .arg(quoteId(def_.fields[field].name), quoteId(def_.sqlTable())));
+    sqlite3_stmt* st =
+        prepare(QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?1")
+                    .arg(quoteId(def_.fields[field].name), quoteId(def_.sqlTable())));
     sqlite3_bind_int64(st, 1, id);
     QByteArray bytes;
     const int rc = sqlite3_step(st);
@@ -371,11 +379,11 @@ qint64 SqliteStore::insertRow(const RowValues& row) {
         params.append(QStringLiteral("?%1").arg(fields.size()));
     }
     const QString table = quoteId(def_.sqlTable());
-    sqlite3_stmt* st = prepare(
-        fields.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(table)
-                         : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                               .arg(table, names.join(QLatin1String(", ")),
-                                    params.join(QLatin1String(", "))));
+    sqlite3_stmt* st =
+        prepare(fields.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(table)
+                                 : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                       .arg(table, names.join(QLatin1String(", ")),
+                                            params.join(QLatin1String(", "))));
     for (int k = 0; k < fields.size(); ++k)
         bindSlot(st, k + 1, def_.fields[fields[k]], row[fields[k]]);
     exec(st);
@@ -390,7 +398,8 @@ void SqliteStore::updateRow(qint64 id, const RowValues& row, const QList<bool>& 
         if (columnOf_[i] < 0 || !changed.value(i))
             continue;
         fields.append(i);
-        sets.append(QStringLiteral("%1 = ?%2").arg(quoteId(def_.fields[i].name)).arg(fields.size()));
+        sets.append(
+            QStringLiteral("%1 = ?%2").arg(quoteId(def_.fields[i].name)).arg(fields.size()));
     }
     if (fields.isEmpty())
         return;

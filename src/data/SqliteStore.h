@@ -19,9 +19,9 @@ namespace ravik {
 // One field's value in a record buffer. A picture is read only when asked for: until then only
 // its size is known.
 struct Slot {
-    QVariant value; // null for empty
-    qint64 blobSize = 0;
-    bool blobLoaded = false;
+    QVariant value;           // null for empty
+    qint64 blobSize = 0;      // picture bytes in storage
+    bool blobPending = false; // a picture whose bytes are not read yet
 };
 using RowValues = QList<Slot>;
 

@@ -14,7 +14,9 @@ namespace ravik {
 
 namespace {
 
-QDate epoch() { return QDate(1899, 12, 30); }
+QDate epoch() {
+    return QDate(1899, 12, 30);
+}
 
 // The day counts of 1 January 0001 and 31 December 9999.
 constexpr double firstDayValue = -693593;
@@ -22,8 +24,12 @@ constexpr double lastDayValue = 2958465;
 
 enum Part { Day, Month, Year };
 
-bool isBlank(QChar c) { return c == QLatin1Char(' '); }
-bool isDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+bool isBlank(QChar c) {
+    return c == QLatin1Char(' ');
+}
+bool isDigit(QChar c) {
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
 
 // Day, month and year in the order their letters first appear in the format.
 std::array<Part, 3> dateOrder(const QString& format) {
@@ -119,8 +125,8 @@ QDate valueToDate(double value) {
     const double days = std::trunc(value);
     // Also rejects NaN: every comparison with it fails.
     if (!(days >= firstDayValue && days <= lastDayValue))
-        throw ConvertError(QStringLiteral("'%1' is not a valid date value")
-                               .arg(QString::number(value, 'g', 15)));
+        throw ConvertError(
+            QStringLiteral("'%1' is not a valid date value").arg(QString::number(value, 'g', 15)));
     return epoch().addDays(static_cast<qint64>(days));
 }
 

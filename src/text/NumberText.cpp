@@ -13,19 +13,23 @@ namespace ravik {
 
 namespace {
 
-bool isBlank(QChar c) { return c == QLatin1Char(' '); }
-bool isDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+bool isBlank(QChar c) {
+    return c == QLatin1Char(' ');
+}
+bool isDigit(QChar c) {
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
 
 // A finite value as at most fifteen significant decimal digits.
 struct Decimal {
     bool negative = false;
     std::string digits = "0"; // no trailing zeros; "0" only for zero
     int exponent = 0;         // power of ten of the first digit
-
-    bool isZero() const { return digits == "0"; }
 };
 
-Decimal zeroDecimal() { return {}; }
+Decimal zeroDecimal() {
+    return {};
+}
 
 void stripTrailingZeros(Decimal& d) {
     const auto last = d.digits.find_last_not_of('0');
@@ -138,7 +142,7 @@ std::optional<Amount> fixedAmount(double value, const FormatSettings& fs) {
 // C stands for the currency string, N for the amount.
 constexpr std::array<std::string_view, 4> positivePatterns = {"CN", "NC", "C N", "N C"};
 constexpr std::array<std::string_view, 16> negativePatterns = {
-    "(CN)", "-CN", "C-N", "CN-",  "(NC)", "-NC",  "N-C",   "NC-",
+    "(CN)", "-CN",  "C-N",  "CN-",  "(NC)", "-NC",  "N-C",   "NC-",
     "-N C", "-C N", "N C-", "C N-", "C -N", "N- C", "(C N)", "(N C)"};
 
 QString withCurrency(const QString& amount, bool negative, const FormatSettings& fs) {

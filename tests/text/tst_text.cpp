@@ -5,7 +5,9 @@
 #include <QTest>
 
 #include <cmath>
+#include <initializer_list>
 #include <limits>
+#include <utility>
 
 using namespace ravik;
 
@@ -29,6 +31,15 @@ template <typename Call> QString convertErrorOf(Call call) {
 }
 
 constexpr double inf = std::numeric_limits<double>::infinity();
+
+// Rows of a text and what it turns into, each named by its text.
+void addTextRows(std::initializer_list<std::pair<const char*, const char*>> rows) {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+    for (const auto& [text, expected] : rows)
+        QTest::newRow(*text ? text : "(empty)")
+            << QString::fromUtf8(text) << QString::fromUtf8(expected);
+}
 
 } // namespace
 
@@ -208,8 +219,7 @@ void TextTest::dateToStr_data() {
     QTest::newRow("yy") << "dd.MM.yy" << dot << april << "01.04.05";
     QTest::newRow("yy in 2000") << "dd.MM.yy" << dot << QDate(2000, 4, 1) << "01.04.00";
     QTest::newRow("yyyy-MM-dd literal dash") << "yyyy-MM-dd" << dot << april << "2005-04-01";
-    QTest::newRow("slash prints separator") << "yyyy/MM/dd" << QChar(u'-') << april
-                                            << "2005-04-01";
+    QTest::newRow("slash prints separator") << "yyyy/MM/dd" << QChar(u'-') << april << "2005-04-01";
     QTest::newRow("month first") << "M/d/yyyy" << QChar(u'/') << QDate(2005, 12, 31)
                                  << "12/31/2005";
     QTest::newRow("year 1 padded") << "dd.MM.yyyy" << dot << QDate(1, 1, 1) << "01.01.0001";
@@ -467,6 +477,7 @@ void TextTest::formatCurrency_data() {
     row("half away from zero", -0.125, 0, 1, 2, "-₺0,13");
     row("carry into thousands", 999.995, 0, 1, 2, "₺1.000,00");
     row("below half", 0.004, 0, 1, 2, "₺0,00");
+    row("far below the last place", 0.0006, 0, 1, 2, "₺0,00");
     row("no decimals", 1234.5, 0, 1, 0, "₺1.235");
     row("three decimals", 1.5, 0, 1, 3, "₺1,500");
     row("1e15 general", 1e15, 0, 1, 2, "₺1E15");
@@ -478,9 +489,9 @@ void TextTest::formatCurrency_data() {
     row("positive 1", 1, 1, 1, 2, "1,00₺");
     row("positive 2", 1, 2, 1, 2, "₺ 1,00");
     row("positive 3", 1, 3, 1, 2, "1,00 ₺");
-    const char* negatives[] = {"(₺1,00)",  "-₺1,00",  "₺-1,00",  "₺1,00-",   "(1,00₺)",  "-1,00₺",
-                               "1,00-₺",   "1,00₺-",  "-1,00 ₺", "-₺ 1,00",  "1,00 ₺-",  "₺ 1,00-",
-                               "₺ -1,00",  "1,00- ₺", "(₺ 1,00)", "(1,00 ₺)"};
+    const char* negatives[] = {"(₺1,00)", "-₺1,00",  "₺-1,00",   "₺1,00-",  "(1,00₺)", "-1,00₺",
+                               "1,00-₺",  "1,00₺-",  "-1,00 ₺",  "-₺ 1,00", "1,00 ₺-", "₺ 1,00-",
+                               "₺ -1,00", "1,00- ₺", "(₺ 1,00)", "(1,00 ₺)"};
     for (int format = 0; format < 16; ++format) {
         const QByteArray name = "negative " + QByteArray::number(format);
         row(name.constData(), -1, 0, format, 2, negatives[format]);
@@ -535,15 +546,12 @@ void TextTest::formatMoneyEdit() {
 }
 
 void TextTest::quotedStr_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("expected");
-
-    QTest::newRow("plain") << "abc" << "'abc'";
-    QTest::newRow("empty") << "" << "''";
-    QTest::newRow("inner quote") << "it's" << "'it''s'";
-    QTest::newRow("quotes at ends") << "'a'" << "'''a'''";
-    QTest::newRow("only a quote") << "'" << "''''";
-    QTest::newRow("double quote untouched") << "a\"b" << "'a\"b'";
+    addTextRows({{"abc", "'abc'"},
+                 {"", "''"},
+                 {"it's", "'it''s'"},
+                 {"'a'", "'''a'''"},
+                 {"'", "''''"},
+                 {"a\"b", "'a\"b'"}});
 }
 
 void TextTest::quotedStr() {
@@ -553,22 +561,16 @@ void TextTest::quotedStr() {
 }
 
 void TextTest::foldTurkish_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("expected");
-
-    const auto row = [](const char* text, const char* expected) {
-        QTest::newRow(text) << QString::fromUtf8(text) << QString::fromUtf8(expected);
-    };
-    row("IŞIK", "ışık");
-    row("İSTANBUL", "istanbul");
-    row("ÇĞÖÜŞ", "çğöüş");
-    row("ıi", "ıi");
-    row("Iİıi", "ıiıi");
-    row("Ahmet Yılmaz", "ahmet yılmaz");
-    row("ÂÎÛ", "âîû");
-    row("123-.,", "123-.,");
-    row("ΣΑΣ", "σασ");
-    row("", "");
+    addTextRows({{"IŞIK", "ışık"},
+                 {"İSTANBUL", "istanbul"},
+                 {"ÇĞÖÜŞ", "çğöüş"},
+                 {"ıi", "ıi"},
+                 {"Iİıi", "ıiıi"},
+                 {"Ahmet Yılmaz", "ahmet yılmaz"},
+                 {"ÂÎÛ", "âîû"},
+                 {"123-.,", "123-.,"},
+                 {"ΣΑΣ", "σασ"},
+                 {"", ""}});
 }
 
 void TextTest::foldTurkish() {
