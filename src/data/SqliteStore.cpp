@@ -120,8 +120,9 @@ void SqliteStore::open(const QString& path) {
     try {
         // A rollback journal keeps the table in one file; FULL makes each commit durable.
         sqlite3_exec(db_, "PRAGMA journal_mode=DELETE", nullptr, nullptr, nullptr);
-        check(sqlite3_exec(db_, "PRAGMA synchronous=FULL", nullptr, nullptr, nullptr),
-              "Setting up");
+        if (sqlite3_exec(db_, "PRAGMA synchronous=FULL", nullptr, nullptr, nullptr) != SQLITE_OK)
+            fail(QStringLiteral("Cannot open table file %1: %2")
+                     .arg(path_, QString::fromUtf8(sqlite3_errmsg(db_))));
         checkFields();
     } catch (...) {
         close();

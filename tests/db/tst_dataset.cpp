@@ -18,33 +18,26 @@ private:
     // Runs a script of operations: "append", "edit", "insert", "post", "cancel", "delete",
     // "browse", "flush", "first", "next", "set Field=Value". Returns the first error, if any.
     static QString run(Dataset& t, const QString& script) {
+        const QHash<QString, void (Dataset::*)()> steps{
+            {"append", &Dataset::append},
+            {"edit", &Dataset::edit},
+            {"insert", &Dataset::insert},
+            {"post", &Dataset::post},
+            {"cancel", &Dataset::cancel},
+            {"delete", &Dataset::deleteRecord},
+            {"browse", &Dataset::checkBrowseMode},
+            {"flush", &Dataset::flushBuffers},
+            {"first", &Dataset::first},
+            {"next", &Dataset::next},
+        };
         for (const QString& op : script.split(';', Qt::SkipEmptyParts)) {
+            const QString o = op.trimmed();
             try {
-                const QString o = op.trimmed();
-                if (o == "append")
-                    t.append();
-                else if (o == "edit")
-                    t.edit();
-                else if (o == "insert")
-                    t.insert();
-                else if (o == "post")
-                    t.post();
-                else if (o == "cancel")
-                    t.cancel();
-                else if (o == "delete")
-                    t.deleteRecord();
-                else if (o == "browse")
-                    t.checkBrowseMode();
-                else if (o == "flush")
-                    t.flushBuffers();
-                else if (o == "first")
-                    t.first();
-                else if (o == "next")
-                    t.next();
-                else if (o.startsWith("set ")) {
-                    const QString f = o.mid(4).section('=', 0, 0);
-                    t.fieldByName(f)->setAsString(o.section('=', 1));
-                } else
+                if (o.startsWith("set "))
+                    t.fieldByName(o.mid(4).section('=', 0, 0))->setAsString(o.section('=', 1));
+                else if (auto step = steps.value(o))
+                    (t.*step)();
+                else
                     qFatal("unknown step %s", qPrintable(o));
             } catch (const Error& e) {
                 return e.message();
