@@ -4,6 +4,7 @@
 #include "data/TableDef.h"
 #include "text/Errors.h"
 #include "ui/controls/ErrorDisplay.h"
+#include "ui/controls/Prompts.h"
 
 #include <QApplication>
 
@@ -23,7 +24,7 @@ int main(int argc, char** argv) {
                     customers.recordCount());
     } catch (const ravik::Error& e) {
         std::fprintf(stderr, "%s\n", qPrintable(ravik::errorDisplayText(e.message())));
-        ravik::showError(e.message());
+        ravik::Prompts::instance().showError(e.message());
     }
     return 0;
 }
