@@ -6,9 +6,12 @@
 namespace ravik {
 
 void applyBalanceRule(Dataset& customers) {
-    const double fee = customers.fieldByName(QStringLiteral("Ucret"))->asFloat();
-    const double received = customers.fieldByName(QStringLiteral("Alinan"))->asFloat();
-    customers.fieldByName(QStringLiteral("Kalan"))->setAsFloat(fee - received);
+    // Runs for every record read: the fields are found once.
+    static const int fee = customerTableDef().indexOf(QStringLiteral("Ucret"));
+    static const int received = customerTableDef().indexOf(QStringLiteral("Alinan"));
+    static const int rest = customerTableDef().indexOf(QStringLiteral("Kalan"));
+    customers.field(rest)->setAsFloat(customers.field(fee)->asFloat() -
+                                      customers.field(received)->asFloat());
 }
 
 } // namespace ravik

@@ -88,7 +88,7 @@ void Dataset::close() {
         return;
     store_.close();
     index_.clear();
-    rec_.clear();
+    rec_ = RowValues();
     loaded_ = false;
     cur_ = insertPos_ = -1;
     modified_ = false;
@@ -112,13 +112,17 @@ void Dataset::checkCanModify() const {
 void Dataset::ensureLoaded() const {
     if (loaded_)
         return;
+    calcPending_ = false;
     if (state_ == State::Insert || cur_ < 0) {
         rec_ = RowValues(def_.fields.size());
     } else {
-        const std::vector<qint64> ahead = index_.idsFrom(cur_ + 1, kReadAhead);
-        rec_ = const_cast<SqliteStore&>(store_).readRow(index_.idAt(cur_), ahead);
+        auto& store = const_cast<SqliteStore&>(store_);
+        const qint64 id = index_.idAt(cur_);
+        if (!store.takeReadAhead(id, rec_))
+            rec_ = store.readRow(id, index_.idsFrom(cur_ + 1, kReadAhead));
         loaded_ = true;
-        runCalc();
+        // Worked out when first read: a walk reading other fields never needs them.
+        calcPending_ = bool(calc_);
         return;
     }
     loaded_ = true;
@@ -127,7 +131,16 @@ void Dataset::ensureLoaded() const {
 const Slot& Dataset::slot(int index) const {
     checkActive();
     ensureLoaded();
+    if (calcPending_ && def_.fields[index].calculated) {
+        calcPending_ = false;
+        runCalc();
+    }
     Slot& s = rec_[index];
+    if (s.rawAt >= 0) {
+        s.value = SqliteStore::decodeText(def_.fields[index].kind, rec_.raw.constData() + s.rawAt,
+                                          s.rawSize);
+        s.rawAt = -1;
+    }
     if (s.blobPending) {
         s.value = const_cast<SqliteStore&>(store_).readBlob(index_.idAt(cur_), index);
         if (s.value.toByteArray().isEmpty())
@@ -165,6 +178,7 @@ void Dataset::setSlotValue(int index, const QVariant& value) {
             fail(QStringLiteral("Field '%1' cannot be modified while working out fields")
                      .arg(f.name));
         rec_[index].value = value;
+        rec_[index].rawAt = -1;
         return;
     }
     if (f.calculated || f.kind == FieldKind::AutoInc)
@@ -175,8 +189,10 @@ void Dataset::setSlotValue(int index, const QVariant& value) {
     Slot& s = rec_[index];
     s.value = value;
     s.blobPending = false;
+    s.rawAt = -1;
     changed_[index] = true;
     modified_ = true;
+    calcPending_ = false;
     runCalc();
     notify(DataEvent::FieldChanged, fields_[index]);
     for (int i = 0; i < def_.fields.size(); ++i)
@@ -186,7 +202,7 @@ void Dataset::setSlotValue(int index, const QVariant& value) {
 
 QString Dataset::currentName() const {
     const int i = def_.nameField.isEmpty() ? -1 : def_.indexOf(def_.nameField);
-    return i < 0 ? QString() : rec_[i].value.toString();
+    return i < 0 ? QString() : slot(i).value.toString();
 }
 
 // --- moving --------------------------------------------------------------------------------

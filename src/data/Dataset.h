@@ -133,6 +133,7 @@ private:
     mutable bool loaded_ = false;
     mutable RowValues rec_;
     mutable bool inCalc_ = false;
+    mutable bool calcPending_ = false;
     QList<bool> changed_;
     bool modified_ = false;
     bool eof_ = true;

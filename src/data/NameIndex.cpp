@@ -13,6 +13,7 @@ constexpr qsizetype kMaxName = 0xFFFF;
 } // namespace
 
 void NameIndex::clear() {
+    changedSinceApplied_ = false;
     rows_.clear();
     visible_.clear();
     names_.clear();
@@ -22,10 +23,11 @@ void NameIndex::clear() {
 
 quint32 NameIndex::store(const QString& name) {
     const auto offset = quint32(names_.size());
-    for (QChar c : QStringView(name).left(kMaxName)) {
-        names_.push_back(c.unicode());
-        folded_.push_back(foldTurkish(c).unicode());
-    }
+    const QString kept = name.left(kMaxName);
+    const QString folded = foldTurkish(kept); // as long as the name, letter for letter
+    names_.insert(names_.end(), kept.utf16(), kept.utf16() + kept.size());
+    folded_.insert(folded_.end(), folded.utf16(), folded.utf16() + folded.size());
+    changedSinceApplied_ = true;
     return offset;
 }
 
@@ -76,6 +78,12 @@ bool NameIndex::passes(const Row& row, const NameMatch& m) const {
 }
 
 void NameIndex::apply(const std::optional<NameMatch>& match) {
+    const auto same = [](const std::optional<NameMatch>& a, const std::optional<NameMatch>& b) {
+        return a.has_value() == b.has_value() &&
+               (!a || (a->folded == b->folded && a->prefix == b->prefix));
+    };
+    if (same(match, applied_) && !changedSinceApplied_)
+        return;
     // A longer prefix can only narrow what the shorter one let through.
     const bool narrowing = match && applied_ && match->prefix && applied_->prefix &&
                            match->folded.startsWith(applied_->folded);
@@ -92,6 +100,7 @@ void NameIndex::apply(const std::optional<NameMatch>& match) {
     }
     visible_.swap(next);
     applied_ = match;
+    changedSinceApplied_ = false;
 }
 
 } // namespace ravik

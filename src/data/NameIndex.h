@@ -33,7 +33,8 @@ public:
     void rename(int pos, const QString& name);
     void removeAt(int pos);
 
-    // Narrows the view; no match shows every record.
+    // Narrows the view; no match shows every record. Applying the same match again does
+    // nothing unless records were added or renamed since.
     void apply(const std::optional<NameMatch>& match);
 
 private:
@@ -51,6 +52,7 @@ private:
     std::vector<char16_t> names_;
     std::vector<char16_t> folded_;
     std::optional<NameMatch> applied_;
+    bool changedSinceApplied_ = false;
 };
 
 } // namespace ravik

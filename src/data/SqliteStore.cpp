@@ -212,6 +212,7 @@ void SqliteStore::scanNames(const std::function<void(qint64, const char*, int)>&
 
 RowValues SqliteStore::rowFrom(sqlite3_stmt* st) const {
     RowValues row(def_.fields.size());
+    row.raw.reserve(512);
     for (int i = 0; i < def_.fields.size(); ++i) {
         const int c = columnOf_[i];
         if (c < 0)
@@ -223,25 +224,14 @@ RowValues SqliteStore::rowFrom(sqlite3_stmt* st) const {
             s.blobPending = s.blobSize > 0;
             continue;
         }
-        if (sqlite3_column_type(st, c) == SQLITE_NULL)
+        const bool number = kind == FieldKind::AutoInc || kind == FieldKind::Currency ||
+                            kind == FieldKind::Float || kind == FieldKind::Boolean;
+        if (number && sqlite3_column_type(st, c) == SQLITE_NULL)
             continue;
         switch (kind) {
         case FieldKind::AutoInc:
             s.value = sqlite3_column_int64(st, c);
             break;
-        case FieldKind::String:
-        case FieldKind::Memo:
-            s.value = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, c)),
-                                        sqlite3_column_bytes(st, c));
-            break;
-        case FieldKind::Date: {
-            const QDate d = QDate::fromString(
-                QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, c))),
-                Qt::ISODate);
-            if (d.isValid())
-                s.value = d;
-            break;
-        }
         case FieldKind::Currency:
         case FieldKind::Float:
             s.value = sqlite3_column_double(st, c);
@@ -249,17 +239,45 @@ RowValues SqliteStore::rowFrom(sqlite3_stmt* st) const {
         case FieldKind::Boolean:
             s.value = sqlite3_column_int(st, c) != 0;
             break;
-        case FieldKind::Graphic:
-            break;
+        default: {
+            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(st, c));
+            if (!text) // empty
+                break;
+            s.rawAt = int(row.raw.size());
+            s.rawSize = sqlite3_column_bytes(st, c);
+            row.raw.append(text, s.rawSize);
+        }
         }
     }
     return row;
 }
 
-RowValues SqliteStore::readRow(qint64 id, std::span<const qint64> upcoming) {
+QVariant SqliteStore::decodeText(FieldKind kind, const char* utf8, int bytes) {
+    const QString text = QString::fromUtf8(utf8, bytes);
+    if (kind != FieldKind::Date)
+        return text;
+    // A date another program stored in some other form reads as empty.
+    const QDate d = QDate::fromString(text, Qt::ISODate);
+    return d.isValid() ? QVariant(d) : QVariant();
+}
+
+bool SqliteStore::takeReadAhead(qint64 id, RowValues& row) {
     const auto hit = std::lower_bound(aheadIds_.cbegin(), aheadIds_.cend(), id);
-    if (hit != aheadIds_.cend() && *hit == id)
-        return aheadRows_[hit - aheadIds_.cbegin()];
+    if (hit == aheadIds_.cend() || *hit != id)
+        return false;
+    // Handed over, not shared: the record buffer is then changed without a copy.
+    RowValues& ahead = aheadRows_[hit - aheadIds_.cbegin()];
+    if (ahead.isEmpty())
+        return false;
+    row = std::move(ahead);
+    ahead = RowValues();
+    return true;
+}
+
+RowValues SqliteStore::readRow(qint64 id, std::span<const qint64> upcoming) {
+    RowValues ahead;
+    if (takeReadAhead(id, ahead))
+        return ahead;
 
     // Read this row and, in the same pass, the upcoming ones that lie close behind it.
     dropReadAhead();

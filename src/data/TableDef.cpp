@@ -3,6 +3,10 @@
 namespace ravik {
 
 int TableDef::indexOf(const QString& field) const {
+    // Code names fields exactly; only other programs' spellings need the slower comparison.
+    for (int i = 0; i < fields.size(); ++i)
+        if (fields[i].name == field)
+            return i;
     for (int i = 0; i < fields.size(); ++i)
         if (fields[i].name.compare(field, Qt::CaseInsensitive) == 0)
             return i;
