@@ -1,30 +1,30 @@
-// Until the main window exists: opens both tables in the working folder and says how it went.
-#include "data/BalanceRule.h"
-#include "data/Dataset.h"
-#include "data/TableDef.h"
-#include "text/Errors.h"
-#include "ui/controls/ErrorDisplay.h"
-#include "ui/controls/Prompts.h"
+// RavikPro: builds the application and its four windows in order, then runs until the main
+// window closes. Returns 0 on every path.
+#include "ui/Application.h"
+#include "ui/Hatirlat.h"
+#include "ui/Menu.h"
+#include "ui/Ravikayar.h"
+#include "ui/Resim.h"
 
-#include <QApplication>
-
-#include <cstdio>
+#include <memory>
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("RavikPro"));
+    ravik::Application app(argc, argv);
+    // Destroyed in reverse order of creation, the main window last.
+    std::unique_ptr<ravik::TMenu1> menu;
+    std::unique_ptr<ravik::TResim1> viewer;
+    std::unique_ptr<ravik::TAyarlar1> settings;
+    std::unique_ptr<ravik::THatirlat1> reminder;
     try {
-        ravik::Dataset customers(ravik::customerTableDef());
-        customers.setCalcFields(ravik::applyBalanceRule);
-        customers.open();
-        ravik::Dataset settings(ravik::settingsTableDef());
-        settings.open();
-        std::printf("RavikPro: the tables are in order (%d customers). The main window is not "
-                    "built yet.\n",
-                    customers.recordCount());
-    } catch (const ravik::Error& e) {
-        std::fprintf(stderr, "%s\n", qPrintable(ravik::errorDisplayText(e.message())));
-        ravik::Prompts::instance().showError(e.message());
+        menu = std::make_unique<ravik::TMenu1>();
+        viewer = std::make_unique<ravik::TResim1>();
+        settings = std::make_unique<ravik::TAyarlar1>(menu.get());
+        reminder = std::make_unique<ravik::THatirlat1>(menu.get());
+    } catch (...) {
+        ravik::Application::showCurrentException();
+        return 0;
     }
+    menu->showFirstTime();
+    app.exec();
     return 0;
 }

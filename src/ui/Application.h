@@ -14,6 +14,13 @@ public:
 
     // Shows the exception being handled; call from inside a catch block.
     static void showCurrentException();
+
+private:
+    // A press that raised an error (a value refused as the focus left its box) does not go on
+    // to become a click.
+    int pressDepth_ = 0;
+    bool errorInPress_ = false;
+    QObject* dropRelease_ = nullptr;
 };
 
 } // namespace ravik

@@ -13,6 +13,8 @@ THatirlat1::THatirlat1(TMenu1*) {
     Hatirlat1 = this;
 }
 
-THatirlat1::~THatirlat1() { Hatirlat1 = nullptr; }
+THatirlat1::~THatirlat1() {
+    Hatirlat1 = nullptr;
+}
 
 } // namespace ravik

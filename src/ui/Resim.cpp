@@ -14,6 +14,8 @@ TResim1::TResim1() {
     Resim1 = this;
 }
 
-TResim1::~TResim1() { Resim1 = nullptr; }
+TResim1::~TResim1() {
+    Resim1 = nullptr;
+}
 
 } // namespace ravik

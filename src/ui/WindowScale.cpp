@@ -23,7 +23,9 @@ WindowScale::WindowScale() {
         ratio_ = 1.0;
 }
 
-int WindowScale::operator()(int designed) const { return int(std::lround(designed * ratio_)); }
+int WindowScale::operator()(int designed) const {
+    return int(std::lround(designed * ratio_));
+}
 
 QRect WindowScale::rect(int x, int y, int w, int h) const {
     return QRect((*this)(x), (*this)(y), (*this)(w), (*this)(h));
@@ -44,6 +46,8 @@ QFont WindowScale::font(const QString& family, int pixels) const {
     return f;
 }
 
-QFont WindowScale::windowFont() const { return font(kSans, kWindowFontPixels); }
+QFont WindowScale::windowFont() const {
+    return font(kSans, kWindowFontPixels);
+}
 
 } // namespace ravik

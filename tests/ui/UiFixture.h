@@ -5,6 +5,7 @@
 #include "data/Field.h"
 #include "data/SqliteStore.h"
 #include "data/TableDef.h"
+#include "text/Errors.h"
 #include "ui/controls/Prompts.h"
 
 #include <QBuffer>
@@ -21,6 +22,7 @@ struct UiTables {
     UiTables() {
         ravik::SqliteStore::createFile(path("Veri.db"), ravik::customerTableDef());
         ravik::SqliteStore::createFile(path("Ayar.db"), ravik::settingsTableDef());
+        sql("Ayar.db", {"INSERT INTO Ayar (Gun, Aktif) VALUES (0, 1)"}); // as tables start out
         ravik::Prompts::instance().setScripted(true);
         ravik::Prompts::instance().takeAsked();
     }
@@ -28,7 +30,8 @@ struct UiTables {
     QString path(const QString& file) const { return dir.filePath(file); }
 
     // Runs statements; `blob` binds to every '?'.
-    void sql(const QString& file, const QStringList& statements, const QByteArray& blob = {}) const {
+    void sql(const QString& file, const QStringList& statements,
+             const QByteArray& blob = {}) const {
         {
             QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "uifixture");
             db.setDatabaseName(path(file));

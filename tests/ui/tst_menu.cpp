@@ -45,9 +45,8 @@ private slots:
         QTest::newRow("no settings table")
             << "Ayar.db" << QStringList{}
             << "Table2: Cannot open table file %1/Ayar.db: the file does not exist";
-        QTest::newRow("a field missing")
-            << "" << QStringList{"ALTER TABLE Veri DROP COLUMN Bag1"}
-            << "Table1: Field 'Bag1' not found";
+        QTest::newRow("a field missing") << "" << QStringList{"ALTER TABLE Veri DROP COLUMN Bag1"}
+                                         << "Table1: Field 'Bag1' not found";
     }
 
     void startupFailures() {
@@ -108,8 +107,9 @@ private slots:
 
     void pictureBoxRule() {
         UiTables tt;
-        tt.sql("Veri.db", {"INSERT INTO Veri (Isim, Resim) VALUES ('Ali', ?)",
-                           "INSERT INTO Veri (Isim) VALUES ('Berk')"},
+        tt.sql("Veri.db",
+               {"INSERT INTO Veri (Isim, Resim) VALUES ('Ali', ?)",
+                "INSERT INTO Veri (Isim) VALUES ('Berk')"},
                bitmapBytes());
         TMenu1 menu(tt.dir.path());
         auto* box = menu.findChild<DBImage*>("DBImage1");
@@ -132,7 +132,7 @@ private slots:
     void undecodablePictureDoesNotStopStartup() {
         UiTables tt;
         tt.sql("Veri.db", {"INSERT INTO Veri (Isim, Resim) VALUES ('Ali', ?)"},
-               QByteArray("\0\0\1\0 an icon", 13));
+               QByteArray("\0\0\1\0 an icon, long enough to be read", 37));
         TMenu1 menu(tt.dir.path());
         QCOMPARE(errors(), QStringList{"Bitmap image is not valid."});
         QCOMPARE(menu.Table1->fieldByName("Isim")->asString(), QString("Ali"));
@@ -147,8 +147,8 @@ private slots:
         QTest::addColumn<bool>("stillOpen");
         QTest::newRow("changed record stored") << "edit" << QStringList{"Ali Veli"} << false;
         QTest::newRow("untouched new record dropped") << "append" << QStringList{"Ali"} << false;
-        QTest::newRow("typed new record stored") << "append typed" << QStringList{"Ali", "Cem"}
-                                                 << false;
+        QTest::newRow("typed new record stored")
+            << "append typed" << QStringList{"Ali", "Cem"} << false;
         QTest::newRow("storing refused: window stays") << "refused" << QStringList{"Ali"} << true;
     }
 
