@@ -67,6 +67,15 @@ struct UiTables {
     }
 };
 
+// The texts of the error boxes shown since the last call.
+inline QStringList shownErrors() {
+    QStringList texts;
+    for (const auto& a : ravik::Prompts::instance().takeAsked())
+        if (a.kind == "error")
+            texts << a.text;
+    return texts;
+}
+
 inline QByteArray bitmapBytes(QSize size = {20, 10}) {
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::red);

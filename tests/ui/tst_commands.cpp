@@ -27,14 +27,6 @@ QString look(const TMenu1& menu) {
     return "mixed";
 }
 
-QStringList asked(const QString& kind) {
-    QStringList texts;
-    for (const auto& a : Prompts::instance().takeAsked())
-        if (a.kind == kind)
-            texts << a.caption + ": " + a.text;
-    return texts;
-}
-
 const QString kNothingToDelete = "RavikPro: Silinecek Kayıt Buluamadı!\rOlmayan Kayıt nasıl "
                                  "silinir söylermisiniz!\rEhüehüehü  :->";
 
@@ -260,8 +252,7 @@ private slots:
         Prompts::instance().takeAsked();
         picker->dropDown();
         QFETCH(QString, error);
-        QCOMPARE(asked("error"),
-                 error.isEmpty() ? QStringList{} : QStringList{"RavikPro: " + error});
+        QCOMPARE(shownErrors(), error.isEmpty() ? QStringList{} : QStringList{error});
         QFETCH(QDate, opensOn);
         QCOMPARE(picker->calendar()->selectedDate(), opensOn);
         QFETCH(QDate, picked);

@@ -63,14 +63,6 @@ struct Open {
     }
 };
 
-QStringList errors() {
-    QStringList texts;
-    for (const auto& a : Prompts::instance().takeAsked())
-        if (a.kind == "error")
-            texts << a.text;
-    return texts;
-}
-
 } // namespace
 
 class TestSettings : public QObject {
@@ -113,7 +105,7 @@ private slots:
         QTest::keyClicks(w.days, typed + "x"); // a letter is refused with a beep
         QCOMPARE(w.days->text(), typed);
         QTest::mouseClick(w.save, Qt::LeftButton);
-        QCOMPARE(errors(), QStringList{});
+        QCOMPARE(shownErrors(), QStringList{});
         QVERIFY(!w.settings.isVisible());
         QFETCH(QVariant, gun);
         const Stored s = stored(tt);
@@ -131,7 +123,7 @@ private slots:
         QTest::mouseClick(w.save, Qt::LeftButton);
         // Shown once: the refused box keeps the focus, so the click does not go on. (No full
         // stop: the text ends in a quote.)
-        QCOMPARE(errors(),
+        QCOMPARE(shownErrors(),
                  QStringList{"'1-2' is not a valid floating point value for field 'Gun'"});
         QVERIFY(w.settings.isVisible());
         QCOMPARE(QApplication::focusWidget(), w.days);
