@@ -296,7 +296,7 @@ void TMenu1::buildPages(const WindowScale& s) {
 void TMenu1::buildStatusBar(const WindowScale& s) {
     StatusBar1 = named<QFrame>(this, "StatusBar1");
     auto* row = new QHBoxLayout(StatusBar1);
-    row->setContentsMargins(0, s(2), 0, 0);
+    row->setContentsMargins(0, s(2), 0, s(1));
     row->setSpacing(s(2));
     const struct {
         QString text;
@@ -316,6 +316,7 @@ void TMenu1::buildStatusBar(const WindowScale& s) {
             panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         if (i < 5)
             panel->setFixedWidth(s(50));
+        panel->setFixedHeight(s(16));
         row->addWidget(panel, i == 5 ? 1 : 0);
         panels_.append(panel);
     }

@@ -38,7 +38,9 @@ TAyarlar1::TAyarlar1(TMenu1* menu) : menu_(menu) {
     DBCheckBox1->setCaptionLeft(true);
     DBCheckBox1->setDataSource(menu->DataSource2);
     DBCheckBox1->setDataField(QStringLiteral("Aktif"));
-    s.place(DBCheckBox1, 44, 48, 41, 17);
+    // The caption needs more room in the free fonts: it grows to the left, the box stays put.
+    const int boxWidth = std::max(s(41), DBCheckBox1->sizeHint().width());
+    DBCheckBox1->setGeometry(s(44 + 41) - boxWidth, s(48), boxWidth, s(17));
 
     auto* days = new QLabel(QStringLiteral("Gün:"), this);
     days->setObjectName(QStringLiteral("Label2"));
