@@ -1,5 +1,6 @@
 #include "DBGrid.h"
 
+#include "FieldControl.h"
 #include "NameListModel.h"
 #include "Prompts.h"
 #include "data/DataSource.h"
@@ -101,20 +102,7 @@ protected:
     }
 
 private:
-    bool changesText(QKeyEvent* event) const {
-        if (isReadOnly())
-            return false;
-        if (event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete)
-            return true;
-        for (auto change :
-             {QKeySequence::Cut, QKeySequence::Paste, QKeySequence::Undo, QKeySequence::Redo,
-              QKeySequence::DeleteEndOfWord, QKeySequence::DeleteStartOfWord,
-              QKeySequence::DeleteEndOfLine, QKeySequence::DeleteCompleteLine})
-            if (event->matches(change))
-                return true;
-        const QString text = event->text();
-        return !text.isEmpty() && text.at(0).isPrint();
-    }
+    bool changesText(QKeyEvent* event) const { return !isReadOnly() && ravik::changesText(event); }
 
     DBGrid* grid_;
 };
