@@ -6,7 +6,7 @@ win=$(wait_window "RavikPro 1.1")
 sleep 0.5
 click_in "$win" 48 20                  # Yeni Ekle
 click_page "$win" 66 34                # name
-xdotool type --delay 30 "Kerem Güneş"
+xdotool type --delay 30 "Kerem Gunes"
 click_page "$win" 66 186               # first telephone
 xdotool type --delay 30 "0532 000 11 22"
 click_in "$win" 511 63                 # the "Ücret" page
@@ -18,7 +18,7 @@ click_in "$win" 453 20                 # Kaydet
 wmctrl -c "RavikPro 1.1"
 wait_exit
 row=$(sql Veri.db "SELECT Isim, Tel1, Ucret, Alinan FROM Veri;")
-[ "$row" = "Kerem Güneş|0532 000 11 22|150.5|50.0" ] || fail "stored: $row"
+[ "$row" = "Kerem Gunes|0532 000 11 22|150.5|50.0" ] || fail "stored: $row"
 
 start_app
 win=$(wait_window "RavikPro 1.1")

@@ -66,7 +66,7 @@ client_geometry() {
 click_in() {
     client_geometry "$1"
     xdotool mousemove --sync $(($X + $2)) $(($Y + $3)) click 1
-    sleep 0.2
+    sleep 0.4
 }
 
 # The main window's places, from its layout: the tab pages start below the tab row.
