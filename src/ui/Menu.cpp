@@ -84,7 +84,7 @@ TMenu1::TMenu1(const QString& directory, QWidget* parent) : QWidget(parent) {
 
     Table1 = new Dataset(customerTableDef(), this);
     Table1->setDirectory(directory);
-    Table1->setCalcFields(applyBalanceRule);
+    Table1->setCalcFields([this](Dataset& customers) { Table1CalcFields(customers); });
     DataSource1 = new DataSource(this);
     DataSource1->setObjectName(QStringLiteral("DataSource1"));
     DataSource1->setDataSet(Table1);
@@ -407,6 +407,10 @@ void TMenu1::DBGrid1ColumnMoved() {
 }
 
 // --- record commands -----------------------------------------------------------------------
+
+void TMenu1::Table1CalcFields(Dataset& customers) {
+    applyBalanceRule(customers);
+}
 
 void TMenu1::Table1AfterInsert() {
     SpeedButton1->setEnabled(false);

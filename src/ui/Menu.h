@@ -44,6 +44,7 @@ public:
     void DBGrid1CellClick();
     void DBGrid1KeyUp();
     void DBGrid1ColumnMoved();
+    void Table1CalcFields(Dataset& customers);
     void Table1AfterInsert();
     void Table1AfterPost();
     void SpeedButton1Click();
