@@ -9,8 +9,12 @@ FormatSettings& active() {
 }
 } // namespace
 
-const FormatSettings& activeFormat() { return active(); }
+const FormatSettings& activeFormat() {
+    return active();
+}
 
-void setActiveFormat(const FormatSettings& fs) { active() = fs; }
+void setActiveFormat(const FormatSettings& fs) {
+    active() = fs;
+}
 
 } // namespace ravik

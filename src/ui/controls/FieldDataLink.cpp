@@ -19,14 +19,18 @@ void FieldDataLink::setFieldName(const QString& name) {
     resolve();
 }
 
-Dataset* FieldDataLink::dataSet() const { return dataSource() ? dataSource()->dataSet() : nullptr; }
+Dataset* FieldDataLink::dataSet() const {
+    return dataSource() ? dataSource()->dataSet() : nullptr;
+}
 
 bool FieldDataLink::isEditing() const {
     const Dataset* ds = dataSet();
     return ds && ds->isEditing();
 }
 
-bool FieldDataLink::canModify() const { return field_ && field_->canModify(); }
+bool FieldDataLink::canModify() const {
+    return field_ && field_->canModify();
+}
 
 bool FieldDataLink::edit() {
     if (!canModify())

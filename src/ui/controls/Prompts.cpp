@@ -12,7 +12,9 @@ Prompts& Prompts::instance() {
     return prompts;
 }
 
-QList<Prompts::Asked> Prompts::takeAsked() { return std::exchange(asked, {}); }
+QList<Prompts::Asked> Prompts::takeAsked() {
+    return std::exchange(asked, {});
+}
 
 void Prompts::showError(const QString& message, QWidget* parent) {
     const QString text = errorDisplayText(message);
