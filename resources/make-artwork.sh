@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Draws the program's simple artwork with ImageMagick; the PNGs are committed, run this only
-# to change them.
+# to change them (needs imagemagick, which the tests do not).
 set -euo pipefail
 cd "$(dirname "$0")"
 sheet=(-fill '#3c9a3c' -stroke '#1f5f1f' -strokewidth 1 -draw 'rectangle 4,3 22,28'

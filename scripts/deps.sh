@@ -1,6 +1,6 @@
 # Sourced by scripts/run and scripts/test: installs the Debian packages that are missing.
 ravik_packages=(cmake g++ make qt6-base-dev libqt6sql6-sqlite libsqlite3-dev sqlite3
-    fonts-dejavu-core fonts-liberation xvfb xauth xdotool openbox wmctrl x11-utils xclip imagemagick)
+    fonts-dejavu-core fonts-liberation xvfb xauth xdotool openbox wmctrl x11-utils xclip)
 
 ravik_install_missing() {
     local missing=()

@@ -72,7 +72,6 @@ void Dataset::open() {
     modified_ = false;
     state_ = State::Browse;
     scrollTo(index_.count() > 0 ? 0 : -1);
-    bof_ = true;
     notify(DataEvent::ActiveChanged);
 }
 
@@ -210,7 +209,7 @@ QString Dataset::currentName() const {
 void Dataset::scrollTo(int pos) {
     cur_ = pos;
     loaded_ = false;
-    eof_ = bof_ = index_.count() == 0;
+    eof_ = index_.count() == 0;
     notify(DataEvent::Scrolled);
 }
 
@@ -218,7 +217,6 @@ void Dataset::first() {
     checkActive();
     checkBrowseMode();
     scrollTo(index_.count() > 0 ? 0 : -1);
-    bof_ = true;
 }
 
 void Dataset::last() {
@@ -236,16 +234,6 @@ void Dataset::next() {
         return;
     }
     scrollTo(cur_ + 1);
-}
-
-void Dataset::prior() {
-    checkActive();
-    checkBrowseMode();
-    if (cur_ <= 0) {
-        bof_ = true;
-        return;
-    }
-    scrollTo(cur_ - 1);
 }
 
 void Dataset::moveTo(int pos) {

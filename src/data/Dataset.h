@@ -50,11 +50,9 @@ public:
 
     void first();
     void next();
-    void prior();
     void last();
     void moveTo(int pos);
     bool eof() const { return eof_; }
-    bool bof() const { return bof_; }
     bool isEmpty() const { return index_.count() == 0 && state_ != State::Insert; }
     // 1-based position in the view; -1 while inserting or when nothing is current.
     int recNo() const;
@@ -137,7 +135,6 @@ private:
     QList<bool> changed_;
     bool modified_ = false;
     bool eof_ = true;
-    bool bof_ = true;
 
     QString filterText_;
     std::optional<NameMatch> match_;

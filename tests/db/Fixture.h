@@ -49,15 +49,28 @@ struct TempTables {
             t->post();
         }
     }
-    // Runs SQL on a table file directly, as another program would.
-    void sql(const QString& file, const QStringList& statements) const {
+    // The names stored, in storage order.
+    QStringList storedNames() const {
+        auto t = customers();
+        QStringList names;
+        for (t->first(); !t->eof(); t->next())
+            names << t->fieldByName("Isim")->asString();
+        return names;
+    }
+    // Runs SQL on a table file directly, as another program would; `blob` binds to every '?'.
+    void sql(const QString& file, const QStringList& statements,
+             const QByteArray& blob = {}) const {
         {
             QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "fixture");
             db.setDatabaseName(path(file));
             QVERIFY(db.open());
-            QSqlQuery q(db);
-            for (const QString& s : statements)
-                QVERIFY2(q.exec(s), qPrintable(s));
+            for (const QString& s : statements) {
+                QSqlQuery q(db);
+                QVERIFY2(q.prepare(s), qPrintable(s));
+                if (s.contains('?'))
+                    q.addBindValue(blob);
+                QVERIFY2(q.exec(), qPrintable(s));
+            }
         }
         QSqlDatabase::removeDatabase("fixture");
     }

@@ -46,14 +46,6 @@ private:
         return {};
     }
 
-    static QStringList storedNames(const TempTables& tt) {
-        auto t = tt.customers();
-        QStringList names;
-        for (t->first(); !t->eof(); t->next())
-            names << t->fieldByName("Isim")->asString();
-        return names;
-    }
-
 private slots:
     void editingModel_data() {
         QTest::addColumn<QStringList>("stored");
@@ -142,7 +134,7 @@ private slots:
         QCOMPARE(t->recNo(), recNo);
         t->close(); // closing never saves
         QFETCH(QStringList, after);
-        QCOMPARE(storedNames(tt), after);
+        QCOMPARE(tt.storedNames(), after);
     }
 
     void stateChangesReachBoundControlsBeforeTheEvent() {
@@ -190,7 +182,7 @@ private slots:
         t->next(); // a move brings the table to browse: the typed text is a change
         QCOMPARE(t->state(), Dataset::State::Browse);
         t->close();
-        QCOMPARE(storedNames(tt), QStringList{"Ayşe"});
+        QCOMPARE(tt.storedNames(), QStringList{"Ayşe"});
     }
 
     void balance() {

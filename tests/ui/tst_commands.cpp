@@ -170,7 +170,7 @@ private slots:
     void search() {
         QFETCH(QString, typed);
         UiTables tt;
-        tt.addCustomers({"ayla", "Ayşe", "AYTEN", "aYdın", "Işıl", "İpek", "O''Neil", "Zeki"});
+        tt.addCustomers({"ayla", "Ayşe", "AYTEN", "aYdın", "Işıl", "İpek", "O'Neil", "Zeki"});
         TMenu1 menu(tt.dir.path());
         auto* box = menu.findChild<QLineEdit*>("Edit1");
         menu.Table1->last();

@@ -9,9 +9,6 @@ class QKeyEvent;
 
 namespace ravik {
 
-class DataSource;
-class Field;
-
 // An edit box bound to one field. Not focused it shows the field's display text (money in the
 // currency format); focused, its edit text. Money and float fields take only number characters.
 // A calculated or read-only field is shown but cannot be changed.
